@@ -24,6 +24,8 @@ class BlockingThread : public core::CThread {
   core::CScopedHandle release_;
 };
 
+void CALLBACK ReleaseLater(void* thread, BOOLEAN) { static_cast<BlockingThread*>(thread)->Release(); }
+
 TEST(Thread, StopWithInfiniteWaitsForTheThread) {
   BlockingThread thread;
   ASSERT_TRUE(thread.Start());
@@ -31,9 +33,7 @@ TEST(Thread, StopWithInfiniteWaitsForTheThread) {
   while (!thread.started) ::Sleep(1);
   // Release it a little later; Stop must wait rather than kill.
   HANDLE timer = nullptr;
-  ::CreateTimerQueueTimer(
-      &timer, nullptr, [](void* t, BOOLEAN) { static_cast<BlockingThread*>(t)->Release(); },
-      &thread, 100, 0, WT_EXECUTEONLYONCE);
+  ::CreateTimerQueueTimer(&timer, nullptr, &ReleaseLater, &thread, 100, 0, WT_EXECUTEONLYONCE);
   EXPECT_TRUE(thread.Stop(INFINITE));
   EXPECT_TRUE(thread.finished);
   EXPECT_EQ(nullptr, thread.Handle());
