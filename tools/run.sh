@@ -3,11 +3,7 @@
 # its checksum (/crc) and the log of a plain start.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/tools/setup.sh"
-bash "$root/tools/build.sh" x86 x64
-source "$root/tools/wine-env.sh"
-wine_start
-trap wine_stop EXIT
+source "$root/tools/prepare.sh"
 demo="$root/build/demo/Game Folder"
 rm -rf "$demo" && mkdir -p "$demo"
 cp "$root/build/x64/Launcher.exe" "$demo/"

@@ -3,11 +3,7 @@
 # the unit tests on x86 under wine32 (through qemu).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/tools/setup.sh"
-bash "$root/tools/build.sh" x86 x64
-source "$root/tools/wine-env.sh"
-wine_start
-trap wine_stop EXIT
+source "$root/tools/prepare.sh"
 status=0
 echo "== x64 (wine64): all tests"
 (cd "$root/build/x64" && ctest -j2 --output-on-failure "$@") || status=1
